@@ -7,10 +7,18 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
+
+#include "settings/reg_value.h"
 
 namespace zavo {
+
+// Last error numbers the backends report, as the Windows registry does.
+inline constexpr uint32_t kErrorFileNotFound = 2;
+inline constexpr uint32_t kErrorAccessDenied = 5;
 
 // A registry error; what() is the accessor's message, e.g.
 // "Failed to get data for 'Benchmark'".
@@ -39,23 +47,40 @@ enum class OpenMode {
 };
 
 // One open key. Paths are relative to HKEY_LOCAL_MACHINE, no leading
-// backslash, components joined by '\'.
+// backslash, components joined by '\'. Names compare without regard to
+// ASCII case, as in the registry.
+//
+// Backends implement the raw operations; the typed ones are built on them
+// so that every backend gives the same results and messages.
 class OpenKey {
  public:
   virtual ~OpenKey() = default;
-  virtual bool HasValue(const std::string& name) const = 0;
+
+  virtual std::optional<RegValue> ReadValue(const std::string& name) const = 0;
+  // A key opened for reading refuses: "Failed to set data for '%s'".
+  virtual void WriteValue(const std::string& name, const RegValue& value) = 0;
+  // False when there was no such value; a key opened for reading refuses.
+  virtual bool DeleteValue(const std::string& name) = 0;
+  virtual std::vector<std::string> ValueNames() const = 0;
+  virtual std::vector<std::string> SubkeyNames() const = 0;
+
+  virtual bool HasValue(const std::string& name) const { return ReadValue(name).has_value(); }
   // Missing -> "". REG_SZ and REG_EXPAND_SZ are read, without expansion;
   // another type throws "Invalid data type for '%s'".
-  virtual std::string ReadString(const std::string& name) const = 0;
+  virtual std::string ReadString(const std::string& name) const;
   // Missing -> "Failed to get data for '%s'"; not a DWORD -> "Invalid data
   // type for '%s'".
-  virtual int32_t ReadInteger(const std::string& name) const = 0;
+  virtual int32_t ReadInteger(const std::string& name) const;
   virtual bool ReadBool(const std::string& name) const { return ReadInteger(name) != 0; }
-  // A key opened for reading refuses: "Failed to set data for '%s'".
-  virtual void WriteString(const std::string& name, const std::string& value) = 0;
-  virtual void WriteInteger(const std::string& name, int32_t value) = 0;
+  virtual void WriteString(const std::string& name, const std::string& value);
+  virtual void WriteInteger(const std::string& name, int32_t value);
   virtual void WriteBool(const std::string& name, bool value) { WriteInteger(name, value ? 1 : 0); }
 };
+
+// The accessor's messages, with the value name in place of %s.
+RegistryError GetDataError(const std::string& name, uint32_t lastError = kErrorFileNotFound);
+RegistryError DataTypeError(const std::string& name);
+RegistryError SetDataError(const std::string& name, uint32_t lastError = kErrorAccessDenied);
 
 // One store operation: every key it opens belongs to one transaction, so a
 // file backend can hold its lock for the operation and write the file once
@@ -67,6 +92,9 @@ class Transaction {
   // Null when the key does not exist (Read, Write) or cannot be opened in
   // that mode; the caller then skips that key silently.
   virtual std::unique_ptr<OpenKey> Open(const std::string& path, OpenMode mode) = 0;
+  // Removes the key with all its subkeys; false when it did not exist.
+  // Throws RegistryError when the store refuses.
+  virtual bool DeleteKey(const std::string& path) = 0;
   // Makes the writes durable. Throws StoreError when that fails.
   virtual void Commit() = 0;
 };
