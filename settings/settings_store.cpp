@@ -115,7 +115,7 @@ DialogSettings SettingsStore::LoadDialogSettings() {
 
 void SettingsStore::SaveDialogSettings(const DialogSave& s) {
   auto tx = backend_.Begin();
-  if (auto key = tx->Open(kRootPath, OpenMode::Write)) {
+  if (auto key = tx->Open(kRootPath, OpenMode::Create)) {
     key->WriteString("ZavNameList", s.nameList);
     key->WriteString("ZavIPList", s.ipList);
     key->WriteInteger("CurrentZavNumber", s.currentZavNumber);

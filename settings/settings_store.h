@@ -91,7 +91,9 @@ class SettingsStore {
   void SaveClosingSettings(const ClosingSettings& s);  // creates the root key
   void SaveWindowPosition(int32_t left, int32_t top);  // root must exist
   DialogSettings LoadDialogSettings();
-  void SaveDialogSettings(const DialogSave& s);  // root must exist
+  // Creates the root key when absent, so that a list confirmed on a machine
+  // without settings is kept.
+  void SaveDialogSettings(const DialogSave& s);
 
   // Slot reads: nullopt when the slot key is absent. A missing or mistyped
   // integer value in an existing slot throws RegistryError.

@@ -128,7 +128,7 @@ TEST(SettingsStoreOrder, EachOperationOpensOneKeyAndKeepsItsValueOrder) {
         "read KeypadEnabled", "close"}},
       {"SaveDialogSettings",
        [](SettingsStore& s) { s.SaveDialogSettings({}); },
-       {"open root write", "write ZavNameList", "write ZavIPList", "write CurrentZavNumber",
+       {"open root create", "write ZavNameList", "write ZavIPList", "write CurrentZavNumber",
         "write NetScanTimeout", "write ShowHints", "write KeypadEnabled", "close", "commit"}},
       {"LoadSwitchProfile",
        [](SettingsStore& s) { s.LoadSwitchProfile(2); },
@@ -171,7 +171,7 @@ TEST(SettingsStoreOrder, EachOperationOpensOneKeyAndKeepsItsValueOrder) {
   }
 }
 
-TEST(SettingsStoreRoot, AbsentRootReadsNothingAndOnlyTheCloseCreatesIt) {
+TEST(SettingsStoreRoot, AbsentRootReadsNothingAndOnlyTheCloseAndTheDialogCreateIt) {
   MemoryStore memory;
   SettingsStore store(memory);
   StartupSettings s = store.LoadStartupSettings();
@@ -184,7 +184,6 @@ TEST(SettingsStoreRoot, AbsentRootReadsNothingAndOnlyTheCloseCreatesIt) {
   EXPECT_FALSE(store.LoadDialogSettings().found);
 
   store.SaveWindowPosition(5, 6);
-  store.SaveDialogSettings({});
   EXPECT_EQ(memory.document().Find(Hklm(kRootPath)), nullptr);
 
   store.SaveClosingSettings({"192.168.001.010,010.000.000.002", "Bay 1,Bay 2", 2, false, 40, -3});
@@ -194,6 +193,22 @@ TEST(SettingsStoreRoot, AbsentRootReadsNothingAndOnlyTheCloseCreatesIt) {
   for (const auto& nv : root->values()) names.push_back(nv.first);
   EXPECT_THAT(names, ElementsAre("ZavIPList", "ZavNameList", "CurrentZavNumber", "ShowHints",
                                  "LeftPosition", "TopPosition"));
+}
+
+// A list confirmed in the dialog on a machine without settings must not be
+// dropped: the dialog's save creates the root key.
+TEST(SettingsStoreRoot, DialogOkOnAFreshMachineKeepsTheList) {
+  MemoryStore memory;
+  SettingsStore store(memory);
+  DialogSave save;
+  save.nameList = "Zav1";
+  save.ipList = "127.000.000.001";
+  store.SaveDialogSettings(save);
+  const StartupSettings s = store.LoadStartupSettings();
+  EXPECT_TRUE(s.found);
+  EXPECT_EQ(s.nameList, "Zav1");
+  EXPECT_EQ(s.ipList, "127.000.000.001");
+  EXPECT_FALSE(s.benchmark);  // values the program only reads stay at their defaults
 }
 
 TEST(SettingsStoreRoot, RootMadeByTheFirstCloseLoadsWithWhenAbsentValues) {
