@@ -1,10 +1,7 @@
 #include "app/pending_windows.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
-
-#include "app/main_window_port.h"
 
 namespace zavo {
 namespace {
@@ -18,33 +15,6 @@ void AddNotice(QWidget* w, const QString& text) {
 }
 
 }  // namespace
-
-PendingSettings::PendingSettings(MainWindowPort& main, QWidget* parent)
-    : QDialog(parent), main_(main) {
-  setObjectName("fSettings");
-  setWindowTitle("Settings");
-  AddNotice(this, "Terminals and their profiles are edited in the settings store for now.");
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout()->addWidget(buttons);
-}
-
-bool PendingSettings::ExecModal() {
-  main_.StopPoll();
-  main_.SetWeightText("-------");
-  main_.SetDisplayText("Editing Settings");
-  main_.EnableKeypad(false);
-  exec();
-  main_.EnableKeypad(true);
-  main_.StartPoll();
-  main_.FocusInput();
-  return false;
-}
-
-PendingSubnet::PendingSubnet(QWidget* parent) : QDialog(parent) {
-  setObjectName("fSubnet");
-  setWindowTitle("Net Scan");
-}
 
 PendingPrinter::PendingPrinter(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("fVPrint");

@@ -1,6 +1,6 @@
-// Stand-ins for the windows that later parts of the program bring: each
-// honours its interface with the least that keeps the main window's
-// commands working, and says on screen that the window is not there yet.
+// Stand-ins for the windows not built yet (virtual printer, trend chart,
+// chart settings): each honours its interface with the least that keeps the
+// main window's commands working, and says on screen that it is not there.
 #pragma once
 
 #include <QDialog>
@@ -9,28 +9,6 @@
 #include "app/window_ports.h"
 
 namespace zavo {
-
-class MainWindowPort;
-
-// Opens and closes like the settings dialog (poll stopped, keypad off,
-// "Editing Settings" while it is up) but edits nothing and never confirms.
-class PendingSettings : public QDialog, public SettingsWindow {
-  Q_OBJECT
- public:
-  PendingSettings(MainWindowPort& main, QWidget* parent = nullptr);
-  bool ExecModal() override;
-  void SetShowHints(bool) override {}
-
- private:
-  MainWindowPort& main_;
-};
-
-class PendingSubnet : public QDialog, public SubnetWindow {
-  Q_OBJECT
- public:
-  explicit PendingSubnet(QWidget* parent = nullptr);
-  void SetShowHints(bool) override {}
-};
 
 class PendingPrinter : public QWidget, public PrinterWindow {
   Q_OBJECT

@@ -156,6 +156,13 @@ TfSettings::TfSettings(KeyValueStore& backend, MainWindowPort& main, TfSubnet& s
   shLED_->setObjectName("shLED");
   shLED_->setFixedSize(8, 16);
   shLED_->setVisible(false);
+  // The lamp blinks at every address and the bar comes and goes with the
+  // scan: both keep their room, so the address and the list do not jump.
+  for (QWidget* w : {static_cast<QWidget*>(progBar_), static_cast<QWidget*>(shLED_)}) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+  }
 
   auto* fields = new QGridLayout;
   fields->addWidget(lName, 0, 0);

@@ -23,6 +23,8 @@
 #include "link/dynamic_access_library.h"
 #include "settings/default_store.h"
 #include "settings/settings_store.h"
+#include "settings/tf_settings.h"
+#include "settings/tf_subnet.h"
 
 using namespace zavo;
 
@@ -74,8 +76,8 @@ class PanelEndToEnd : public QObject {
   std::unique_ptr<SkinComposer> skin_;
   std::unique_ptr<SilentSound> sound_;
   std::unique_ptr<TfMain> main_;
-  std::unique_ptr<PendingSettings> settings_;
-  std::unique_ptr<PendingSubnet> subnet_;
+  std::unique_ptr<TfSubnet> subnet_;
+  std::unique_ptr<TfSettings> settings_;
   std::unique_ptr<PendingPrinter> printer_;
   std::unique_ptr<TfAbout> about_;
   std::unique_ptr<PendingTrend> trend_;
@@ -151,8 +153,8 @@ void PanelEndToEnd::initTestCase() {
   s.sound = sound_.get();
   main_ = std::make_unique<TfMain>(s);
   main_->setErrorSink([this](const QString& m) { errors_ << m; });
-  settings_ = std::make_unique<PendingSettings>(*main_);
-  subnet_ = std::make_unique<PendingSubnet>();
+  subnet_ = std::make_unique<TfSubnet>(main_.get());
+  settings_ = std::make_unique<TfSettings>(*store_, *main_, *subnet_, main_.get());
   printer_ = std::make_unique<PendingPrinter>();
   about_ = std::make_unique<TfAbout>(QPixmap());
   trend_ = std::make_unique<PendingTrend>();
@@ -166,6 +168,8 @@ void PanelEndToEnd::initTestCase() {
 }
 
 void PanelEndToEnd::cleanupTestCase() {
+  settings_.reset();  // children of the main window: gone before it
+  subnet_.reset();
   main_.reset();
   library_.reset();
   if (sim_) {
@@ -312,7 +316,7 @@ void PanelEndToEnd::aMissingLibraryIsReportedAndConnectFails() {
   TfMain main(s);
   QStringList errors;
   main.setErrorSink([&](const QString& m) { errors << m; });
-  PendingSettings settings(main);
+  TfSettings settings(*store_, main, *subnet_);
   main.AttachWindows(&settings, subnet_.get(), printer_.get(), about_.get(), trend_.get(),
                      chart_.get());
   main.FormShow();
