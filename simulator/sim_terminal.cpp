@@ -11,8 +11,7 @@ using asio::ip::tcp;
 SimTerminal::SimTerminal(asio::io_context& io, int number, asio::ip::address_v4 address,
                          std::uint16_t port, std::optional<std::uint16_t> printPort,
                          std::chrono::milliseconds latency, KeyLog& keyLog)
-    : io_(io),
-      model_(number),
+    : model_(number),
       dataEndpoint_(address, port),
       printEndpoint_(printPort && *printPort != port
                          ? std::optional<tcp::endpoint>(tcp::endpoint(address, *printPort))

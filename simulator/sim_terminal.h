@@ -44,7 +44,6 @@ class SimTerminal {
   void Print(const std::string& text);
   void PushAll();
 
-  asio::io_context& io_;
   TerminalModel model_;
   const asio::ip::tcp::endpoint dataEndpoint_;
   const std::optional<asio::ip::tcp::endpoint> printEndpoint_;

@@ -14,14 +14,8 @@ TEST(SplitStartupList, KeepsEveryItemTrailingCommaIncluded) {
     const char* text;
     List items;
   } cases[] = {
-      {"", {}},
-      {"a", {"a"}},
-      {"a,b", {"a", "b"}},
-      {"a,,b", {"a", "", "b"}},
-      {"a,", {"a", ""}},
-      {",a", {"", "a"}},
-      {",", {"", ""}},
-      {" a ,b", {" a ", "b"}},
+      {"", {}},          {"a", {"a"}},      {"a,b", {"a", "b"}}, {"a,,b", {"a", "", "b"}},
+      {"a,", {"a", ""}}, {",a", {"", "a"}}, {",", {"", ""}},     {" a ,b", {" a ", "b"}},
   };
   for (const auto& c : cases) EXPECT_EQ(SplitStartupList(c.text), c.items) << c.text;
 }

@@ -1,3 +1,5 @@
 // Compiled with the core library's flags only; must not find Qt.
 #include <QtCore/QString>
-int probe() { return QString().size(); }
+int probe() {
+  return QString().size();
+}

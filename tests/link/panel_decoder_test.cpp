@@ -31,7 +31,9 @@ TEST(DecodePanelRecord, WeightTextAndValue) {
       {"  -12   ", "-12", -12},
       {"+7      ", "+7", 7},
       {"--------", "--------", kNoWeightValue},
-      {"\t\x01" "42\x1f   ", "42", 42},  // control characters trim like spaces
+      {"\t\x01"
+       "42\x1f   ",
+       "42", 42},  // control characters trim like spaces
       {"99999999", "99999999", 99999999},
   };
   for (const auto& c : cases) {
@@ -48,8 +50,8 @@ TEST(ParseWholeNumber, SignedThirtyTwoBitRangeOnly) {
   EXPECT_EQ(v, 2147483647);
   EXPECT_TRUE(ParseWholeNumber("-2147483648", v));
   EXPECT_EQ(v, INT32_MIN);
-  for (const char* bad : {"2147483648", "-2147483649", "99999999999999999999", "", "-", "+",
-                          "1 2", "0x10", "12a", " 5"}) {
+  for (const char* bad : {"2147483648", "-2147483649", "99999999999999999999", "", "-", "+", "1 2",
+                          "0x10", "12a", " 5"}) {
     EXPECT_FALSE(ParseWholeNumber(bad, v)) << bad;
   }
 }
@@ -64,15 +66,21 @@ TEST(DecodePanelRecord, EachFlagPositionLightsItsAnnunciator) {
   // Index i sits at 25+i for the mode flags and 26+i after the gap at 32.
   for (int i = 0; i < kAnnunciatorCount; ++i) {
     const int position = i <= 6 ? 25 + i : 26 + i;
-    const PanelModel m = DecodePanelRecord(Record("       0", std::string(16, ' '), FlagsWith(position)));
-    for (int j = 0; j < kAnnunciatorCount; ++j) EXPECT_EQ(m.annunciators[j], i == j) << i << ' ' << j;
+    const PanelModel m =
+        DecodePanelRecord(Record("       0", std::string(16, ' '), FlagsWith(position)));
+    for (int j = 0; j < kAnnunciatorCount; ++j)
+      EXPECT_EQ(m.annunciators[j], i == j) << i << ' ' << j;
   }
   const PanelModel gap = DecodePanelRecord(Record("       0", std::string(16, ' '), FlagsWith(32)));
   for (bool on : gap.annunciators) EXPECT_FALSE(on);
 }
 
 TEST(DecodePanelRecord, OnlyTheDigitOneIsOn) {
-  std::string flags = "2 aX-9" "\x7f" "?" "ABCDEFGHIJKLMNO";
+  std::string flags =
+      "2 aX-9"
+      "\x7f"
+      "?"
+      "ABCDEFGHIJKLMNO";
   ASSERT_EQ(flags.size(), 23u);
   for (bool on : DecodePanelRecord(Record("       0", std::string(16, ' '), flags)).annunciators)
     EXPECT_FALSE(on);
@@ -83,7 +91,8 @@ TEST(DecodePanelRecord, NetFlagSetsTheHint) {
   const PanelModel net = DecodePanelRecord(Record("       0", std::string(16, ' '), FlagsWith(26)));
   EXPECT_TRUE(net.annunciators[1]);
   EXPECT_EQ(net.weightHint, "Net Weight");
-  const PanelModel cell1 = DecodePanelRecord(Record("       0", std::string(16, ' '), FlagsWith(33)));
+  const PanelModel cell1 =
+      DecodePanelRecord(Record("       0", std::string(16, ' '), FlagsWith(33)));
   EXPECT_TRUE(cell1.annunciators[7]);
 }
 
@@ -128,8 +137,16 @@ TEST(DecodeScaleWeight, WholeNumbersOnly) {
   struct Case {
     std::string text;
     int32_t value;
-  } cases[] = {{"1500", 1500},   {"  -20 ", -20}, {"12.5", 0}, {"", 0},
-               {"abc", 0},       {"15\0" "99", 15}, {"\n7\r", 7}, {"3000000000", 0}};
+  } cases[] = {{"1500", 1500},
+               {"  -20 ", -20},
+               {"12.5", 0},
+               {"", 0},
+               {"abc", 0},
+               {"15\0"
+                "99",
+                15},
+               {"\n7\r", 7},
+               {"3000000000", 0}};
   for (const auto& c : cases) EXPECT_EQ(DecodeScaleWeight(c.text), c.value) << c.text;
 }
 
