@@ -15,24 +15,7 @@ using namespace face;
 namespace {
 
 void DrawBezel(QPainter& p, QImage& image) {
-  const QRectF outer(0, 0, kFaceWidth, kFaceHeight);
-  QPainterPath rim;
-  rim.addRoundedRect(outer, kCornerRadius, kCornerRadius);
-  // Die-cast rim: light on top, dark at the bottom.
-  QLinearGradient rimShade(0, 0, 0, kFaceHeight);
-  rimShade.setColorAt(0.0, QColor(0x86, 0x8b, 0x92));
-  rimShade.setColorAt(0.08, QColor(0x4c, 0x50, 0x56));
-  rimShade.setColorAt(0.9, QColor(0x24, 0x26, 0x29));
-  rimShade.setColorAt(1.0, QColor(0x0e, 0x0f, 0x10));
-  p.fillPath(rim, rimShade);
-
-  QPainterPath body;
-  body.addRoundedRect(outer.adjusted(3, 3, -3, -3), kCornerRadius - 3, kCornerRadius - 3);
-  QLinearGradient bodyShade(0, 3, 0, kFaceHeight - 3);
-  bodyShade.setColorAt(0.0, QColor(0x3e, 0x42, 0x48));
-  bodyShade.setColorAt(0.5, QColor(0x31, 0x34, 0x39));
-  bodyShade.setColorAt(1.0, QColor(0x27, 0x29, 0x2d));
-  p.fillPath(body, bodyShade);
+  const QPainterPath body = PaintCastBody(p, kFaceWidth, kFaceHeight);
   // Thin light edge where the body meets the rim at the top.
   p.setPen(QPen(QColor(255, 255, 255, 34), 1));
   p.drawLine(QPointF(kCornerRadius, 3.5), QPointF(kFaceWidth - kCornerRadius, 3.5));

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRect>
 
 #include <cstdint>
@@ -60,6 +61,8 @@ void Recess(QPainter& p, const QRectF& r, qreal radius, const QBrush& fill, int 
 // Adds fine horizontal brushing to the pixels of the image inside `area`.
 void Brush(QImage& image, const QPainterPath& area, double strength, uint32_t seed);
 QColor Mix(const QColor& a, const QColor& b, double t);
+// The bezel every face shares: rim and body; returns the body's outline.
+QPainterPath PaintCastBody(QPainter& p, int w, int h);
 
 QImage DrawMainFace();
 QImage DrawKeyStrip(std::string_view keyName, bool alternative, const QImage& behind);

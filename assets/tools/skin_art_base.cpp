@@ -114,4 +114,27 @@ void Brush(QImage& image, const QPainterPath& area, double strength, uint32_t se
   }
 }
 
+QPainterPath PaintCastBody(QPainter& p, int w, int h) {
+  const QRectF outer(0, 0, w, h);
+  QPainterPath rim;
+  rim.addRoundedRect(outer, face::kCornerRadius, face::kCornerRadius);
+  // Die-cast rim: light on top, dark at the bottom.
+  QLinearGradient rimShade(0, 0, 0, h);
+  rimShade.setColorAt(0.0, QColor(0x86, 0x8b, 0x92));
+  rimShade.setColorAt(0.08, QColor(0x4c, 0x50, 0x56));
+  rimShade.setColorAt(0.9, QColor(0x24, 0x26, 0x29));
+  rimShade.setColorAt(1.0, QColor(0x0e, 0x0f, 0x10));
+  p.fillPath(rim, rimShade);
+
+  QPainterPath body;
+  body.addRoundedRect(outer.adjusted(3, 3, -3, -3), face::kCornerRadius - 3,
+                      face::kCornerRadius - 3);
+  QLinearGradient bodyShade(0, 3, 0, h - 3);
+  bodyShade.setColorAt(0.0, QColor(0x3e, 0x42, 0x48));
+  bodyShade.setColorAt(0.5, QColor(0x31, 0x34, 0x39));
+  bodyShade.setColorAt(1.0, QColor(0x27, 0x29, 0x2d));
+  p.fillPath(body, bodyShade);
+  return body;
+}
+
 }  // namespace zavo::art
