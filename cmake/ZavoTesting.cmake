@@ -25,3 +25,17 @@ function(zavo_add_gtest name)
                          PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 300)
   endif()
 endfunction()
+
+# zavo_add_qttest(<test name> <executable> SOURCES ... [LABELS ...] [TIMEOUT s])
+# One QtTest executable of the window layer, run on the offscreen platform.
+function(zavo_add_qttest name exe)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LABELS" ${ARGN})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 120)
+  endif()
+  add_executable(${exe} ${ARG_SOURCES})
+  target_link_libraries(${exe} PRIVATE zavoui Qt6::Test)
+  add_test(NAME ${name} COMMAND ${exe})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
+                       LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT})
+endfunction()
